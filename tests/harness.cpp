@@ -1,0 +1,167 @@
+#include "harness.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace u16test {
+namespace {
+
+[[noreturn]] void fail(const char* what) {
+  throw std::runtime_error(std::string(what) + ": " + std::strerror(errno));
+}
+
+void check(int rc, const char* what) {
+  if (rc != 0) {
+    errno = rc;
+    fail(what);
+  }
+}
+
+std::vector<char*> pointers(const std::vector<std::string>& strings) {
+  std::vector<char*> p;
+  p.reserve(strings.size() + 1);
+  for (const auto& s : strings) p.push_back(const_cast<char*>(s.c_str()));
+  p.push_back(nullptr);
+  return p;
+}
+
+}  // namespace
+
+Child start(const Invocation& inv) {
+  int out[2];
+  int err[2];
+  if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) fail("pipe2");
+
+  posix_spawn_file_actions_t fa;
+  check(posix_spawn_file_actions_init(&fa), "file actions");
+  check(posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0), "stdin");
+  switch (inv.output) {
+    case Output::pipe:
+      check(posix_spawn_file_actions_adddup2(&fa, out[1], 1), "stdout");
+      break;
+    case Output::full:
+      check(posix_spawn_file_actions_addopen(&fa, 1, "/dev/full", O_WRONLY, 0), "stdout");
+      break;
+    case Output::closed:
+      check(posix_spawn_file_actions_addclose(&fa, 1), "stdout");
+      break;
+    case Output::broken_pipe:
+      check(posix_spawn_file_actions_adddup2(&fa, out[1], 1), "stdout");
+      close(out[0]);  // the reader is gone before the child starts
+      out[0] = -1;
+      break;
+  }
+  check(posix_spawn_file_actions_adddup2(&fa, err[1], 2), "stderr");
+
+  // An ignored or blocked SIGPIPE would be inherited across exec; the child
+  // must see the defaults a shell would give it.
+  posix_spawnattr_t attr;
+  check(posix_spawnattr_init(&attr), "spawn attributes");
+  sigset_t none;
+  sigset_t pipe_signal;
+  sigemptyset(&none);
+  sigemptyset(&pipe_signal);
+  sigaddset(&pipe_signal, SIGPIPE);
+  check(posix_spawnattr_setsigmask(&attr, &none), "signal mask");
+  check(posix_spawnattr_setsigdefault(&attr, &pipe_signal), "signal defaults");
+  check(posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF),
+        "spawn flags");
+
+  auto argv = pointers(inv.argv);
+  auto envp = pointers(inv.env);
+  Child child;
+  check(posix_spawn(&child.pid, U16_PROGRAM, &fa, &attr, argv.data(), envp.data()),
+        "posix_spawn " U16_PROGRAM);
+  posix_spawnattr_destroy(&attr);
+  posix_spawn_file_actions_destroy(&fa);
+
+  close(out[1]);
+  close(err[1]);
+  child.out_fd = out[0];
+  child.err_fd = err[0];
+  return child;
+}
+
+Outcome finish(Child& child) {
+  Outcome o;
+  struct pollfd fds[2] = {{child.out_fd, POLLIN, 0}, {child.err_fd, POLLIN, 0}};
+  std::string* sinks[2] = {&o.out, &o.err};
+  // Read both streams together: a child stuck on a full stderr pipe would
+  // otherwise never close its stdout.
+  while (fds[0].fd >= 0 || fds[1].fd >= 0) {
+    if (poll(fds, 2, -1) < 0) {
+      if (errno == EINTR) continue;
+      fail("poll");
+    }
+    for (int i = 0; i < 2; ++i) {
+      if (fds[i].fd < 0 || fds[i].revents == 0) continue;
+      char buf[4096];
+      const ssize_t n = read(fds[i].fd, buf, sizeof buf);
+      if (n > 0) {
+        sinks[i]->append(buf, static_cast<size_t>(n));
+      } else if (n == 0 || errno != EINTR) {
+        close(fds[i].fd);
+        fds[i].fd = -1;
+      }
+    }
+  }
+  child.out_fd = child.err_fd = -1;
+
+  int status = 0;
+  while (waitpid(child.pid, &status, 0) < 0)
+    if (errno != EINTR) fail("waitpid");
+  if (WIFEXITED(status)) o.exit_status = WEXITSTATUS(status);
+  if (WIFSIGNALED(status)) o.signal = WTERMSIG(status);
+  return o;
+}
+
+Outcome run(const Invocation& inv) {
+  Child child = start(inv);
+  return finish(child);
+}
+
+Outcome run_u16(const std::string& arg) {
+  return run(Invocation{{"u16", arg}, {}, Output::pipe});
+}
+
+std::string escape(const std::string& bytes) {
+  std::string s = "\"";
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    if (c == '"' || c == '\\') {
+      s += '\\';
+      s += bytes[i];
+    } else if (c > 0x20 && c < 0x7f) {
+      s += bytes[i];
+    } else {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", c);
+      s += hex;
+      // A hex escape swallows every hex digit after it: close the literal
+      // so the next byte stays a byte of its own.
+      if (i + 1 < bytes.size() && std::isxdigit(static_cast<unsigned char>(bytes[i + 1])))
+        s += "\" \"";
+    }
+  }
+  return s + '"';
+}
+
+std::ostream& operator<<(std::ostream& os, const Outcome& o) {
+  os << "stdout " << escape(o.out) << ", stderr " << escape(o.err);
+  if (o.signal != 0) return os << ", killed by signal " << o.signal;
+  return os << ", exit status " << o.exit_status;
+}
+
+}  // namespace u16test

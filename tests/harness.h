@@ -1,0 +1,64 @@
+// Runs the built u16 as a child process with exact argument bytes and
+// captures everything it does, so that tests see the program as a user would.
+#pragma once
+
+#include <sys/types.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// White-space bytes by name, so that a table row shows each one.  They are
+// string literals: SP SP "42" is the argument "  42".
+#define SP " "
+#define HT "\t"
+#define LF "\n"
+#define VT "\v"
+#define FF "\f"
+#define CR "\r"
+
+namespace u16test {
+
+// Where the child's standard output goes.
+enum class Output {
+  pipe,         // captured
+  full,         // /dev/full: every write fails with ENOSPC
+  closed,       // descriptor 1 not open: every write fails with EBADF
+  broken_pipe,  // a pipe whose reader has already gone
+};
+
+struct Invocation {
+  std::vector<std::string> argv;  // argv[0] included; empty means argc == 0
+  std::vector<std::string> env;   // the whole environment; empty by default
+  Output output = Output::pipe;
+};
+
+struct Outcome {
+  std::string out;
+  std::string err;
+  int exit_status = -1;  // set when the child exited
+  int signal = 0;        // set when a signal ended it
+};
+
+// A child that has been started but not yet collected.  Several can be in
+// flight at once; their pipes are close-on-exec so none holds another's open.
+struct Child {
+  pid_t pid = -1;
+  int out_fd = -1;
+  int err_fd = -1;
+};
+
+Child start(const Invocation& inv);
+Outcome finish(Child& child);
+Outcome run(const Invocation& inv);
+
+// The common case: `u16 ARG` with an empty environment.
+Outcome run_u16(const std::string& arg);
+
+// ARG with every byte outside printable ASCII written as \xNN, and quotes
+// and backslashes escaped, ready to paste into a C++ string literal.
+std::string escape(const std::string& bytes);
+
+std::ostream& operator<<(std::ostream& os, const Outcome& o);
+
+}  // namespace u16test

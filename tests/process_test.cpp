@@ -1,0 +1,139 @@
+// How u16 behaves as a process: which arguments it reads, what the
+// environment changes (nothing), and what happens when its line cannot be
+// written.
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <string>
+#include <vector>
+
+#include "harness.h"
+
+namespace u16test {
+namespace {
+
+const char* const usage = "usage: u16 NUMBER\n";
+
+TEST(Arguments, OnlyTheFirstIsRead) {
+  struct Row {
+    std::vector<std::string> argv;
+    std::string out;
+  };
+  const Row rows[] = {
+      {{"u16", "5", "anything"}, "5\n"},
+      {{"u16", "5", "-1"}, "5\n"},
+      {{"u16", "5", ""}, "5\n"},
+      {{"u16", "x", "5"}, ""},
+      {{"u16", "", "5"}, "0\n"},
+      {{"u16", "-1", "2", "3", "4"}, "65535\n"},
+  };
+  for (const Row& r : rows) {
+    const Outcome o = run({r.argv, {}, Output::pipe});
+    EXPECT_EQ(o.out, r.out) << "first argument " << escape(r.argv[1]);
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(o.exit_status, 0) << o;
+  }
+}
+
+TEST(Arguments, TheProgramNameIsNotRead) {
+  const Outcome o = run({{"42", "7"}, {}, Output::pipe});
+  EXPECT_EQ(o.out, "7\n");
+  EXPECT_EQ(o.exit_status, 0) << o;
+}
+
+TEST(Arguments, NoneIsAUsageError) {
+  const Outcome o = run({{"u16"}, {}, Output::pipe});
+  EXPECT_EQ(o.out, "");
+  EXPECT_EQ(o.err, usage);
+  EXPECT_EQ(o.exit_status, 2) << o;
+}
+
+// With an empty argument vector the slot after argv[0] holds the first
+// environment string; "42" there must not be taken for an argument.
+TEST(Arguments, AnEmptyVectorNeverReadsTheEnvironmentAsAnArgument) {
+  const Outcome o = run({{}, {"42"}, Output::pipe});
+  EXPECT_EQ(o.out, "");
+  EXPECT_EQ(o.err, usage);
+  EXPECT_EQ(o.exit_status, 2) << o;
+}
+
+// The kernel takes one argument of at most 128 KiB, its NUL included.
+TEST(Arguments, AsLongAsTheKernelAllows) {
+  const size_t longest = 128 * 1024 - 1;
+  struct Row {
+    std::string arg;
+    std::string out;
+  };
+  const Row rows[] = {
+      {std::string(longest - 2, '0') + "42", "42\n"},
+      {std::string("-") + std::string(longest - 2, '0') + "1", "65535\n"},
+      {std::string(longest - 2, ' ') + "42", "42\n"},
+      {std::string(longest - 3, '0') + "42x", ""},
+      {std::string(longest, '9'), ""},
+  };
+  for (const Row& r : rows) {
+    const Outcome o = run_u16(r.arg);
+    EXPECT_EQ(o.out, r.out) << "argument of " << r.arg.size() << " bytes ending "
+                            << escape(r.arg.substr(r.arg.size() - 3));
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(o.exit_status, 0) << o;
+  }
+}
+
+// The program never selects a locale and reads no variable, so none of these
+// may change what an argument means or what is printed.
+TEST(Environment, ChangesNothing) {
+  const std::vector<std::vector<std::string>> environments = {
+      {"LC_ALL=C.UTF-8"},
+      {"LC_ALL=en_US.ISO-8859-1", "LANG=en_US.ISO-8859-1"},
+      {"LANG=de_DE.UTF-8", "LC_NUMERIC=de_DE.UTF-8", "LC_CTYPE=de_DE.UTF-8"},
+      {"LANGUAGE=fr", "LC_MESSAGES=fr_FR.UTF-8"},
+      {"POSIXLY_CORRECT=1", "TZ=UTC", "HOME=/nonexistent", "PATH=/nonexistent"},
+      {"U16=1", "NUMBER=7", "42"},
+  };
+  const std::vector<std::string> args = {
+      "42", SP "-5", "\xA0" "42", "\x85" "42", "1,000", "1.000", "", "9223372036854775808"};
+  for (const auto& env : environments) {
+    for (const auto& arg : args) {
+      const Outcome expected = run_u16(arg);
+      const Outcome o = run({{"u16", arg}, env, Output::pipe});
+      EXPECT_EQ(o.out, expected.out) << "argument " << escape(arg) << " with " << env[0];
+      EXPECT_EQ(o.err, "") << env[0];
+      EXPECT_EQ(o.exit_status, 0) << o;
+    }
+  }
+}
+
+TEST(WriteErrors, AFullDeviceIsReported) {
+  const Outcome o = run({{"u16", "42"}, {}, Output::full});
+  EXPECT_EQ(o.err, "u16: write error: No space left on device\n");
+  EXPECT_EQ(o.exit_status, 1) << o;
+}
+
+TEST(WriteErrors, AClosedStandardOutputIsReported) {
+  const Outcome o = run({{"u16", "42"}, {}, Output::closed});
+  EXPECT_EQ(o.err, "u16: write error: Bad file descriptor\n");
+  EXPECT_EQ(o.exit_status, 1) << o;
+}
+
+// A rejected argument writes nothing, so there is nothing to fail.
+TEST(WriteErrors, ARejectedArgumentHasNothingToLose) {
+  for (const Output where : {Output::full, Output::closed}) {
+    for (const std::string arg : {"x", "42" SP, "9223372036854775808"}) {
+      const Outcome o = run({{"u16", arg}, {}, where});
+      EXPECT_EQ(o.err, "") << escape(arg);
+      EXPECT_EQ(o.exit_status, 0) << o;
+    }
+  }
+}
+
+TEST(WriteErrors, APipeWithoutReaderEndsTheProcessBySigpipe) {
+  const Outcome o = run({{"u16", "42"}, {}, Output::broken_pipe});
+  EXPECT_EQ(o.signal, SIGPIPE) << o;
+  EXPECT_EQ(o.err, "");
+}
+
+}  // namespace
+}  // namespace u16test
