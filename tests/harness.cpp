@@ -11,8 +11,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace u16test {
@@ -36,6 +38,16 @@ std::vector<char*> pointers(const std::vector<std::string>& strings) {
   p.push_back(nullptr);
   return p;
 }
+
+#ifdef U16_SANITIZED
+// The children get an empty environment, so the sanitizer runtimes' options
+// travel with every run: stop at the first report, with a status of its own.
+const char* const runtime_options[] = {
+    "ASAN_OPTIONS=halt_on_error=1:abort_on_error=0:exitcode=99:detect_leaks=1:"
+    "detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1",
+    "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:exitcode=98",
+};
+#endif
 
 }  // namespace
 
@@ -81,6 +93,11 @@ Child start(const Invocation& inv) {
 
   auto argv = pointers(inv.argv);
   auto envp = pointers(inv.env);
+#ifdef U16_SANITIZED
+  envp.pop_back();
+  for (const char* option : runtime_options) envp.push_back(const_cast<char*>(option));
+  envp.push_back(nullptr);
+#endif
   Child child;
   check(posix_spawn(&child.pid, U16_PROGRAM, &fa, &attr, argv.data(), envp.data()),
         "posix_spawn " U16_PROGRAM);
@@ -120,8 +137,9 @@ Outcome finish(Child& child) {
   child.out_fd = child.err_fd = -1;
 
   int status = 0;
-  while (waitpid(child.pid, &status, 0) < 0)
+  while (waitpid(child.pid, &status, 0) < 0) {
     if (errno != EINTR) fail("waitpid");
+  }
   if (WIFEXITED(status)) o.exit_status = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) o.signal = WTERMSIG(status);
   return o;
@@ -132,9 +150,22 @@ Outcome run(const Invocation& inv) {
   return finish(child);
 }
 
-Outcome run_u16(const std::string& arg) {
-  return run(Invocation{{"u16", arg}, {}, Output::pipe});
+std::vector<Outcome> run_all(const std::vector<Invocation>& invs, size_t in_flight) {
+  std::vector<Outcome> outcomes(invs.size());
+  std::deque<std::pair<size_t, Child>> running;
+  size_t next = 0;
+  while (next < invs.size() || !running.empty()) {
+    while (next < invs.size() && running.size() < in_flight) {
+      running.emplace_back(next, start(invs[next]));
+      ++next;
+    }
+    outcomes[running.front().first] = finish(running.front().second);
+    running.pop_front();
+  }
+  return outcomes;
 }
+
+Outcome run_u16(const std::string& arg) { return run(Invocation{{"u16", arg}, {}, Output::pipe}); }
 
 std::string escape(const std::string& bytes) {
   std::string s = "\"";
@@ -151,8 +182,9 @@ std::string escape(const std::string& bytes) {
       s += hex;
       // A hex escape swallows every hex digit after it: close the literal
       // so the next byte stays a byte of its own.
-      if (i + 1 < bytes.size() && std::isxdigit(static_cast<unsigned char>(bytes[i + 1])))
+      if (i + 1 < bytes.size() && std::isxdigit(static_cast<unsigned char>(bytes[i + 1])) != 0) {
         s += "\" \"";
+      }
     }
   }
   return s + '"';

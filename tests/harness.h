@@ -52,6 +52,10 @@ Child start(const Invocation& inv);
 Outcome finish(Child& child);
 Outcome run(const Invocation& inv);
 
+// Runs every invocation, up to IN_FLIGHT at once so that both cores are kept
+// busy, and returns the outcomes in the same order.
+std::vector<Outcome> run_all(const std::vector<Invocation>& invs, size_t in_flight = 8);
+
 // The common case: `u16 ARG` with an empty environment.
 Outcome run_u16(const std::string& arg);
 

@@ -3,7 +3,6 @@
 // written.
 
 #include <gtest/gtest.h>
-
 #include <signal.h>
 
 #include <string>
@@ -21,6 +20,7 @@ TEST(Arguments, OnlyTheFirstIsRead) {
     std::vector<std::string> argv;
     std::string out;
   };
+  // clang-format off
   const Row rows[] = {
       {{"u16", "5", "anything"}, "5\n"},
       {{"u16", "5", "-1"}, "5\n"},
@@ -29,6 +29,7 @@ TEST(Arguments, OnlyTheFirstIsRead) {
       {{"u16", "", "5"}, "0\n"},
       {{"u16", "-1", "2", "3", "4"}, "65535\n"},
   };
+  // clang-format on
   for (const Row& r : rows) {
     const Outcome o = run({r.argv, {}, Output::pipe});
     EXPECT_EQ(o.out, r.out) << "first argument " << escape(r.argv[1]);
@@ -66,6 +67,7 @@ TEST(Arguments, AsLongAsTheKernelAllows) {
     std::string arg;
     std::string out;
   };
+  // clang-format off
   const Row rows[] = {
       {std::string(longest - 2, '0') + "42", "42\n"},
       {std::string("-") + std::string(longest - 2, '0') + "1", "65535\n"},
@@ -73,6 +75,7 @@ TEST(Arguments, AsLongAsTheKernelAllows) {
       {std::string(longest - 3, '0') + "42x", ""},
       {std::string(longest, '9'), ""},
   };
+  // clang-format on
   for (const Row& r : rows) {
     const Outcome o = run_u16(r.arg);
     EXPECT_EQ(o.out, r.out) << "argument of " << r.arg.size() << " bytes ending "
@@ -93,8 +96,13 @@ TEST(Environment, ChangesNothing) {
       {"POSIXLY_CORRECT=1", "TZ=UTC", "HOME=/nonexistent", "PATH=/nonexistent"},
       {"U16=1", "NUMBER=7", "42"},
   };
+  // The concatenations are deliberate: a near-miss byte, then digits.
+  // clang-format off
+  // NOLINTBEGIN(bugprone-suspicious-missing-comma)
   const std::vector<std::string> args = {
       "42", SP "-5", "\xA0" "42", "\x85" "42", "1,000", "1.000", "", "9223372036854775808"};
+  // NOLINTEND(bugprone-suspicious-missing-comma)
+  // clang-format on
   for (const auto& env : environments) {
     for (const auto& arg : args) {
       const Outcome expected = run_u16(arg);

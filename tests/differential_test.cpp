@@ -1,0 +1,198 @@
+// The program against an independent model of the rule, over every short
+// string of bytes that matter, the family of forms around each bound, and
+// pseudo-random forms near the boundary of acceptance.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <random>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "harness.h"
+#include "model.h"
+
+namespace u16test {
+namespace {
+
+// Runs u16 on every argument and reports each that it disagrees with the
+// model on, in a form that pastes into a table row.
+void expect_model(const std::vector<std::string>& args) {
+  std::vector<Invocation> invs;
+  invs.reserve(args.size());
+  for (const auto& arg : args) invs.push_back({{"u16", arg}, {}, Output::pipe});
+  const std::vector<Outcome> outcomes = run_all(invs);
+
+  size_t failures = 0;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const Outcome& o = outcomes[i];
+    const std::string expected = model_output(args[i]);
+    if (o.out == expected && o.err.empty() && o.exit_status == 0) continue;
+    if (++failures <= 20) {
+      ADD_FAILURE() << "Case{" << escape(args[i]) << ", " << escape(expected) << "}: u16 gave "
+                    << o;
+    }
+  }
+  EXPECT_EQ(failures, 0U) << "of " << args.size() << " arguments";
+}
+
+// All strings of the given lengths over ALPHABET.
+std::vector<std::string> all_strings(std::string_view alphabet, size_t min_len, size_t max_len) {
+  std::vector<std::string> out;
+  std::vector<std::string> level = {""};
+  for (size_t len = 0; len <= max_len; ++len) {
+    if (len >= min_len) out.insert(out.end(), level.begin(), level.end());
+    std::vector<std::string> longer;
+    longer.reserve(level.size() * alphabet.size());
+    for (const auto& s : level) {
+      for (const char c : alphabet) longer.push_back(s + c);
+    }
+    level = std::move(longer);
+  }
+  return out;
+}
+
+TEST(Model, AgreesWithHandWorkedCases) {
+  struct Row {
+    std::string arg;
+    std::string out;
+  };
+  // clang-format off
+  const Row rows[] = {
+      {"", "0\n"},
+      {"42", "42\n"},
+      {"007", "7\n"},
+      {SP HT LF VT FF CR "7", "7\n"},
+      {"-1", "65535\n"},
+      {"+65536", "0\n"},
+      {"123456", "57920\n"},
+      {"-32768", "32768\n"},
+      {"9223372036854775807", "65535\n"},
+      {"-9223372036854775808", "0\n"},
+      {"000000000009223372036854775807", "65535\n"},
+      {"9223372036854775808", ""},
+      {"-9223372036854775809", ""},
+      {"10000000000000000000", ""},
+      {"-0", "0\n"},
+      {SP, ""},
+      {"-", ""},
+      {"+-1", ""},
+      {"-" SP "5", ""},
+      {"42" SP, ""},
+      {"\x85" "42", ""},
+      {"\x1C" "42", ""},
+      {"0x10", ""},
+  };
+  // clang-format on
+  for (const Row& r : rows) EXPECT_EQ(model_output(r.arg), r.out) << escape(r.arg);
+}
+
+// A member of every class of byte that matters: the six white-space bytes,
+// their near misses, both signs, digits and a letter.
+constexpr std::string_view every_class = SP HT LF VT FF CR "\x1C\x1F\x85\xA0\x08+-019a";
+
+TEST(Differential, EveryStringUpToThreeBytes) { expect_model(all_strings(every_class, 0, 3)); }
+
+TEST(Differential, EveryFourByteStringOverOneMemberPerClass) {
+  expect_model(all_strings(SP "\x85+-07a", 4, 4));
+}
+
+TEST(Differential, FormsAroundEachBound) {
+  const std::vector<std::string> prefixes = {"", SP, SP HT LF VT FF CR, "\xA0"};
+  const std::vector<std::string> signs = {"", "+", "-"};
+  const std::vector<size_t> paddings = {0, 3, 40};
+  const std::vector<std::string> magnitudes = {
+      "0",
+      "1",
+      "65534",
+      "65535",
+      "65536",
+      "65537",
+      "9223372036854775806",
+      "9223372036854775807",
+      "9223372036854775808",
+      "9223372036854775809",
+      "9999999999999999999",
+      "10000000000000000000",
+      "18446744073709551615",
+      "18446744073709551616",
+      "18446744073709551617",
+      "99999999999999999999",
+  };
+  const std::vector<std::string> suffixes = {"", SP, LF, "x", "0"};
+  std::vector<std::string> args;
+  for (const auto& prefix : prefixes) {
+    for (const auto& sign : signs) {
+      for (const size_t padding : paddings) {
+        for (const auto& magnitude : magnitudes) {
+          for (const auto& suffix : suffixes) {
+            std::string arg = prefix;
+            arg.append(sign).append(padding, '0').append(magnitude).append(suffix);
+            args.push_back(arg);
+          }
+        }
+      }
+    }
+  }
+  expect_model(args);
+}
+
+// Draws from a grammar that mostly produces numbers or near-numbers: bound
+// values with random low digits, stray bytes in random places.  Set
+// U16_SEED to replay a run; the seed is printed with any failure.
+TEST(Differential, RandomFormsNearTheBoundary) {
+  const char* given = std::getenv("U16_SEED");
+  const std::uint64_t seed =
+      given != nullptr ? std::strtoull(given, nullptr, 10) : std::random_device{}();
+  SCOPED_TRACE("U16_SEED=" + std::to_string(seed));
+  std::mt19937_64 rng(seed);
+  auto pick = [&](size_t n) { return static_cast<size_t>(rng() % n); };
+  auto from = [&](const std::string& bytes) { return bytes[pick(bytes.size())]; };
+
+  const std::vector<std::string> bounds = {"65536", "9223372036854775807", "9223372036854775808",
+                                           "18446744073709551616", "4294967296"};
+  const std::string digits = "0123456789";
+  const std::string white = SP HT LF VT FF CR;
+  const std::string stray = SP HT LF VT FF CR "\x1C\x1F\x85\xA0\x08\xFF\x01+-.xe,";
+
+  std::vector<std::string> args;
+  for (int n = 0; n < 4000; ++n) {
+    std::string s;
+    for (size_t k = pick(4); k > 0; --k) s += from(white);
+    switch (pick(6)) {
+      case 0:
+        s += '+';
+        break;
+      case 1:
+      case 2:
+        s += '-';
+        break;
+      case 3:
+        s += from("+-");
+        s += from("+-");
+        break;
+      default:
+        break;
+    }
+    if (pick(3) == 0) s += std::string(pick(2) == 0 ? pick(4) : pick(60), '0');
+    std::string number;
+    if (pick(2) == 0) {
+      // A bound with its last few digits redrawn lands on either side of it.
+      number = bounds[pick(bounds.size())];
+      for (size_t k = pick(4); k > 0; --k) number[number.size() - 1 - pick(4)] = from(digits);
+    } else {
+      for (size_t k = 1 + pick(21); k > 0; --k) number += from(digits);
+    }
+    s += number;
+    if (pick(4) == 0) s += from(stray);
+    if (pick(6) == 0) s.insert(pick(s.size() + 1), 1, from(stray));
+    args.push_back(s);
+  }
+  expect_model(args);
+}
+
+}  // namespace
+}  // namespace u16test
