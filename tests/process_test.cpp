@@ -103,11 +103,12 @@ TEST(Environment, ChangesNothing) {
       "42", SP "-5", "\xA0" "42", "\x85" "42", "1,000", "1.000", "", "9223372036854775808"};
   // NOLINTEND(bugprone-suspicious-missing-comma)
   // clang-format on
+  std::vector<std::string> expected;
+  for (const auto& arg : args) expected.push_back(run_u16(arg).out);
   for (const auto& env : environments) {
-    for (const auto& arg : args) {
-      const Outcome expected = run_u16(arg);
-      const Outcome o = run({{"u16", arg}, env, Output::pipe});
-      EXPECT_EQ(o.out, expected.out) << "argument " << escape(arg) << " with " << env[0];
+    for (size_t i = 0; i < args.size(); ++i) {
+      const Outcome o = run({{"u16", args[i]}, env, Output::pipe});
+      EXPECT_EQ(o.out, expected[i]) << "argument " << escape(args[i]) << " with " << env[0];
       EXPECT_EQ(o.err, "") << env[0];
       EXPECT_EQ(o.exit_status, 0) << o;
     }
