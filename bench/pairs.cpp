@@ -17,7 +17,6 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/ptrace.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -142,9 +141,10 @@ int main(int argc, char** argv) {
   }
   for (size_t c = 0; c < commands.size(); ++c) {
     std::string name;
-    for (char** a = commands[c].data(); *a != nullptr; ++a) name += (name.empty() ? "" : " ") + std::string(*a);
-    std::printf("%.3f\t%.1f\t%ld\t%s\n", median(ratios[c]), median(times[c]) * 1e6, peak_rss_kib(commands[c]),
-                name.c_str());
+    for (char** a = commands[c].data(); *a != nullptr; ++a)
+      name += (name.empty() ? "" : " ") + std::string(*a);
+    std::printf("%.3f\t%.1f\t%ld\t%s\n", median(ratios[c]), median(times[c]) * 1e6,
+                peak_rss_kib(commands[c]), name.c_str());
   }
   return 0;
 }

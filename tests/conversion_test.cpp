@@ -34,6 +34,7 @@ TEST_P(Conversion, PrintsExactlyTheNarrowedValueAndExitsZero) {
   EXPECT_EQ(o.signal, 0) << o;
 }
 
+// The tables below are laid out by hand, one row a line.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(AcceptedForms, Conversion, ::testing::Values(
     Case{"42", "42\n"},
@@ -46,10 +47,8 @@ INSTANTIATE_TEST_SUITE_P(AcceptedForms, Conversion, ::testing::Values(
     Case{"32767", "32767\n"},
     Case{"65535", "65535\n"},
     Case{zeros(25) + "42", "42\n"}));
-// clang-format on
 
 // Exactly six bytes count as white space, and only before the number.
-// clang-format off
 INSTANTIATE_TEST_SUITE_P(WhiteSpace, Conversion, ::testing::Values(
     Case{SP "42", "42\n"},
     Case{SP SP "42", "42\n"},
@@ -72,10 +71,8 @@ INSTANTIATE_TEST_SUITE_P(WhiteSpace, Conversion, ::testing::Values(
     Case{SP "\xA0" "42", nothing},
     Case{SP, nothing},
     Case{SP HT LF VT FF CR, nothing}));
-// clang-format on
 
 // One sign, directly before the digits.
-// clang-format off
 INSTANTIATE_TEST_SUITE_P(Signs, Conversion, ::testing::Values(
     Case{"+42", "42\n"},
     Case{"-42", "65494\n"},
@@ -94,10 +91,8 @@ INSTANTIATE_TEST_SUITE_P(Signs, Conversion, ::testing::Values(
     Case{"+" HT "5", nothing},
     Case{"1-", nothing},
     Case{"\xE2\x88\x92" "1", nothing}));  // U+2212 MINUS SIGN
-// clang-format on
 
 // The range is signed 64 bits; zero padding changes nothing about it.
-// clang-format off
 INSTANTIATE_TEST_SUITE_P(Bounds, Conversion, ::testing::Values(
     Case{"9223372036854775807", "65535\n"},
     Case{"9223372036854775806", "65534\n"},
@@ -117,10 +112,8 @@ INSTANTIATE_TEST_SUITE_P(Bounds, Conversion, ::testing::Values(
     Case{std::string("-") + zeros(40) + "9223372036854775809", nothing},
     Case{SP "9223372036854775808", nothing},
     Case{"9223372036854775808" SP, nothing}));
-// clang-format on
 
 // The printed value is the argument modulo 65536, never negative.
-// clang-format off
 INSTANTIATE_TEST_SUITE_P(Wrapping, Conversion, ::testing::Values(
     Case{"65536", "0\n"},
     Case{"65537", "1\n"},
@@ -139,10 +132,8 @@ INSTANTIATE_TEST_SUITE_P(Wrapping, Conversion, ::testing::Values(
     Case{"-65536", "0\n"},
     Case{"-65537", "65535\n"},
     Case{"-4294967296", "0\n"}));
-// clang-format on
 
 // Anything after the digits rejects the argument.
-// clang-format off
 INSTANTIATE_TEST_SUITE_P(TrailingBytes, Conversion, ::testing::Values(
     Case{"42" SP, nothing},
     Case{"42" LF, nothing},
@@ -162,10 +153,8 @@ INSTANTIATE_TEST_SUITE_P(TrailingBytes, Conversion, ::testing::Values(
     Case{"42\x85", nothing},
     Case{"42\xFF", nothing},
     Case{"42\x01", nothing}));
-// clang-format on
 
 // Without a digit there is no number; only the empty argument counts as 0.
-// clang-format off
 INSTANTIATE_TEST_SUITE_P(NoDigits, Conversion, ::testing::Values(
     Case{"", "0\n"},
     Case{SP, nothing},

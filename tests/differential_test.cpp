@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <random>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
