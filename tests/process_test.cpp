@@ -104,6 +104,7 @@ TEST(Environment, ChangesNothing) {
   // NOLINTEND(bugprone-suspicious-missing-comma)
   // clang-format on
   std::vector<std::string> expected;
+  expected.reserve(args.size());
   for (const auto& arg : args) expected.push_back(run_u16(arg).out);
   for (const auto& env : environments) {
     for (size_t i = 0; i < args.size(); ++i) {
