@@ -1,4 +1,7 @@
 /*
+ * SPDX-FileCopyrightText: 2026 the u16 developers
+ * SPDX-License-Identifier: MIT
+ *
  * u16 - print a decimal argument reduced to an unsigned 16-bit value
  *
  * The argument is accepted when it is optional leading white space, an

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the u16 developers
+// SPDX-License-Identifier: MIT
+
 // The floor for start-up cost: a static program with no C library at all
 // that does only what u16 must do for `u16 42`: exec, one write(2), exit.
 // Nothing can start and print faster, so u16 is measured against it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the u16 developers
+// SPDX-License-Identifier: MIT
+
 // Interleaved start-up timing: runs each command once per round, in turn
 // with the floor, so that both see the same machine at the same moment, and
 // reports the median over rounds of each command's time divided by the

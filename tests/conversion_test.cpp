@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the u16 developers
+// SPDX-License-Identifier: MIT
+
 // What u16 prints for one argument.  Each row is one run of `u16 ARG`; every
 // run must print exactly the expected bytes, nothing on stderr, and exit 0,
 // whether the argument is accepted or not.

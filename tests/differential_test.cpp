@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the u16 developers
+// SPDX-License-Identifier: MIT
+
 // The program against an independent model of the rule, over every short
 // string of bytes that matter, the family of forms around each bound, and
 // pseudo-random forms near the boundary of acceptance.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the u16 developers
+// SPDX-License-Identifier: MIT
+
 // Runs the built u16 as a child process with exact argument bytes and
 // captures everything it does, so that tests see the program as a user would.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the u16 developers
+// SPDX-License-Identifier: MIT
+
 // An independent statement of what u16 must print for an argument, written
 // from the rule itself rather than from the C library, so that the two can
 // be compared on inputs nobody picked by hand.

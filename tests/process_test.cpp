@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the u16 developers
+// SPDX-License-Identifier: MIT
+
 // How u16 behaves as a process: which arguments it reads, what the
 // environment changes (nothing), and what happens when its line cannot be
 // written.
