@@ -4,8 +4,8 @@
 # Run by CPack on its staging tree before it builds each package: compress
 # the manual pages (gzip -9n: smallest, no name or time stamp), add what
 # each format asks for besides the installed files, and give every file the
-# time of SOURCE_DATE_EPOCH (see cpack-options.cmake), whenever it was
-# checked out or made.
+# time of SOURCE_DATE_EPOCH (see cpack-options.cmake) and every directory
+# mode 755, whenever it was checked out or made and whatever the umask.
 set(root "${CPACK_TEMPORARY_INSTALL_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX}")
 set(src "${CPACK_U16_SOURCE_DIR}")
 set(readable OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
@@ -31,5 +31,7 @@ elseif(CPACK_GENERATOR STREQUAL "RPM")
   file(COPY "${src}/LICENSE" DESTINATION "${root}/share/licenses/u16" FILE_PERMISSIONS ${readable})
 endif()
 
+execute_process(COMMAND find "${CPACK_TEMPORARY_INSTALL_DIRECTORY}" -type d -exec chmod 755 {} +
+  COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND find "${CPACK_TEMPORARY_INSTALL_DIRECTORY}" -exec
   touch -h -d "@$ENV{SOURCE_DATE_EPOCH}" {} + COMMAND_ERROR_IS_FATAL ANY)
