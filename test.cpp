@@ -29,7 +29,9 @@ int main(int argc, char *argv[]) {
    */
   if (argc < 2) {
     static const char usage[] = "usage: u16 NUMBER\n";
-    write(2, usage, sizeof usage - 1);
+    /* A usage message that cannot be written has nowhere else to go;
+       status 2 still tells what went wrong. */
+    [[maybe_unused]] const ssize_t told = write(2, usage, sizeof usage - 1);
     return 2;
   }
 
@@ -72,7 +74,8 @@ int main(int argc, char *argv[]) {
           {reason, strlen(reason)},
           {const_cast<char *>("\n"), 1},
       };
-      writev(2, message, 3);
+      /* Likewise: status 1 tells of the lost line if this is lost too. */
+      [[maybe_unused]] const ssize_t told = writev(2, message, 3);
       return 1;
     }
     p += written;

@@ -82,7 +82,10 @@ set(CPACK_U16_BUILT_USING "${u16_built_using}")
 set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_SOURCE_DIR}/cmake/cpack-options.cmake")
 set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_SOURCE_DIR}/cmake/cpack-stage.cmake")
 
-# Debian.
+# Debian.  A cross build's toolchain file names the target's architectures.
+if(U16_DEB_ARCH)
+  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${U16_DEB_ARCH})
+endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -99,6 +102,9 @@ if(NOT u16_built_using STREQUAL "")
 endif()
 
 # RPM, in Fedora's manner.
+if(U16_RPM_ARCH)
+  set(CPACK_RPM_PACKAGE_ARCHITECTURE ${U16_RPM_ARCH})
+endif()
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
 set(CPACK_RPM_PACKAGE_LICENSE MIT)
 set(CPACK_RPM_PACKAGE_SUMMARY "Print a decimal number reduced to an unsigned 16-bit value")
