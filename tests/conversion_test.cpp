@@ -171,6 +171,33 @@ INSTANTIATE_TEST_SUITE_P(NoDigits, Conversion, ::testing::Values(
     Case{".5", nothing},
     Case{"\x01", nothing},
     Case{"\xFF", nothing}));
+
+// Each comparison in the scan, for white space, sign and digit, has a byte
+// on either side of its bound; a range widened or narrowed by one byte at
+// either end must fail one of these rows.  The inner sides are accepted.
+INSTANTIATE_TEST_SUITE_P(BytesBesideEachBound, Conversion, ::testing::Values(
+    Case{"\x08" "7", nothing},   // below HT
+    Case{HT "7", "7\n"},
+    Case{CR "7", "7\n"},
+    Case{"\x0E" "7", nothing},   // above CR
+    Case{"\x1F" "7", nothing},   // below SP
+    Case{SP "7", "7\n"},
+    Case{"!7", nothing},         // above SP
+    Case{"*7", nothing},         // below +
+    Case{"+7", "7\n"},
+    Case{",7", nothing},         // between + and -
+    Case{"-7", "65529\n"},
+    Case{".7", nothing},         // above -
+    Case{"/", nothing},          // below 0
+    Case{"/7", nothing},
+    Case{"7/", nothing},
+    Case{"-/", nothing},
+    Case{"0", "0\n"},
+    Case{"9", "9\n"},
+    Case{":", nothing},          // above 9
+    Case{":7", nothing},
+    Case{"7:", nothing},
+    Case{"+:", nothing}));
 // clang-format on
 
 }  // namespace

@@ -92,11 +92,27 @@ TEST(Model, AgreesWithHandWorkedCases) {
   for (const Row& r : rows) EXPECT_EQ(model_output(r.arg), r.out) << escape(r.arg);
 }
 
-// A member of every class of byte that matters: the six white-space bytes,
-// their near misses, both signs, digits and a letter.
-constexpr std::string_view every_class = SP HT LF VT FF CR "\x1C\x1F\x85\xA0\x08+-019a";
+// Every byte value but NUL, which ends an argument, alone and in each place
+// of a number: before it, after its sign and after its digits.  Whatever
+// range of bytes the scan takes for white space, sign or digit, one byte too
+// many or too few fails here.
+TEST(Differential, EveryByteInEveryPlace) {
+  std::vector<std::string> args;
+  for (int b = 1; b < 256; ++b) {
+    const std::string byte(1, static_cast<char>(b));
+    for (const std::string& arg : {byte, byte + "7", "-" + byte + "7", "7" + byte}) {
+      args.push_back(arg);
+    }
+  }
+  expect_model(args);
+}
 
-TEST(Differential, EveryStringUpToThreeBytes) { expect_model(all_strings(every_class, 0, 3)); }
+// The bytes on either side of each bound the scan compares with (BS and SO
+// around HT..CR, US and ! around space, * , . around the signs, / and :
+// around the digits) and a byte above 127, in every combination up to three.
+constexpr std::string_view bound_bytes = "\x08" HT CR "\x0E\x1F" SP "!*+,-./09:\x85";
+
+TEST(Differential, EveryStringUpToThreeBytes) { expect_model(all_strings(bound_bytes, 0, 3)); }
 
 TEST(Differential, EveryFourByteStringOverOneMemberPerClass) {
   expect_model(all_strings(SP "\x85+-07a", 4, 4));

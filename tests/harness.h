@@ -22,6 +22,14 @@
 
 namespace u16test {
 
+// Whether u16 runs under a user-mode emulator (a cross build's qemu), which
+// stands between the test and the program for a few process rules.
+#ifdef U16_EMULATOR
+inline constexpr bool emulated = true;
+#else
+inline constexpr bool emulated = false;
+#endif
+
 // Where the child's standard output goes.
 enum class Output {
   pipe,         // captured
