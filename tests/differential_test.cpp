@@ -107,19 +107,21 @@ TEST(Differential, EveryByteInEveryPlace) {
   expect_model(args);
 }
 
-// The bytes on either side of each bound the scan compares with (BS and SO
-// around HT..CR, US and ! around space, * , . around the signs, / and :
-// around the digits) and a byte above 127, in every combination up to three.
-constexpr std::string_view bound_bytes = "\x08" HT CR "\x0E\x1F" SP "!*+,-./09:\x85";
+// One byte of each class the scan can tell apart, and both ends of the
+// white-space range, in every combination up to three bytes and, for the
+// bytes that make a number, up to four: the places each class may stand in,
+// and what may follow it.  Which bytes fall in which class is settled byte by
+// byte above.
+constexpr std::string_view one_per_class = HT CR SP "\x0E,+-09:\x85";
 
-TEST(Differential, EveryStringUpToThreeBytes) { expect_model(all_strings(bound_bytes, 0, 3)); }
+TEST(Differential, EveryStringUpToThreeBytes) { expect_model(all_strings(one_per_class, 0, 3)); }
 
 TEST(Differential, EveryFourByteStringOverOneMemberPerClass) {
-  expect_model(all_strings(SP "\x85+-07a", 4, 4));
+  expect_model(all_strings(SP "\x85+-07", 4, 4));
 }
 
 TEST(Differential, FormsAroundEachBound) {
-  const std::vector<std::string> prefixes = {"", SP, SP HT LF VT FF CR, "\xA0"};
+  const std::vector<std::string> prefixes = {"", SP, SP HT LF VT FF CR};
   const std::vector<std::string> signs = {"", "+", "-"};
   const std::vector<size_t> paddings = {0, 3, 40};
   const std::vector<std::string> magnitudes = {
@@ -176,8 +178,13 @@ TEST(Differential, RandomFormsNearTheBoundary) {
   const std::string white = SP HT LF VT FF CR;
   const std::string stray = SP HT LF VT FF CR "\x1C\x1F\x85\xA0\x08\xFF\x01+-.xe,";
 
+  // Under an emulator each run costs some 25 ms of qemu starting, and what
+  // tells architectures apart (the 64-bit bounds, bytes above 127) is in the
+  // systematic groups above; a quarter of the draws there keeps the suite
+  // for six architectures within CI's time.
+  const int draws = emulated ? 1000 : 4000;
   std::vector<std::string> args;
-  for (int n = 0; n < 4000; ++n) {
+  for (int n = 0; n < draws; ++n) {
     std::string s;
     for (size_t k = pick(4); k > 0; --k) s += from(white);
     switch (pick(6)) {
