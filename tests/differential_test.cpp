@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 the u16 developers
 // SPDX-License-Identifier: MIT
 
-// The program against an independent model of the rule, over every short
-// string of bytes that matter, the family of forms around each bound, and
-// pseudo-random forms near the boundary of acceptance.
+// The program against an independent model of the rule, over every byte in
+// every place of a number, every short string of one byte per class, the
+// family of forms around each bound, and pseudo-random forms near the
+// boundary of acceptance.
 
 #include <gtest/gtest.h>
 
