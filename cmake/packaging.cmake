@@ -115,8 +115,6 @@ set(CPACK_RPM_PACKAGE_RELOCATABLE OFF)
 set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
   /usr/share/man /usr/share/man/man1 /usr/share/licenses)
 set(CPACK_RPM_USER_FILELIST "%license /usr/share/licenses/u16/LICENSE")
-set(CPACK_RPM_DEFAULT_DIR_PERMISSIONS
-  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 # The packager; no post-install steps of rpmbuild's own, since the staging
 # tree is already what ships (stripped by the install, pages compressed by
 # cpack-stage.cmake); and what rpmbuild needs to give the same package
