@@ -102,8 +102,10 @@ Child start(const Invocation& inv) {
   // argument after it unchanged; -0 gives the program the argv[0] asked for.
   // It cannot start a program with no argv[0] at all.
   if (inv.argv.empty()) throw std::logic_error("an emulated program cannot have argc == 0");
-  const char* const path = U16_EMULATOR;
-  std::vector<std::string> args = {U16_EMULATOR, "-0", inv.argv[0], U16_PROGRAM};
+  const std::vector<std::string> emulator = {U16_EMULATOR};
+  const char* const path = emulator[0].c_str();
+  std::vector<std::string> args = emulator;
+  args.insert(args.end(), {"-0", inv.argv[0], U16_PROGRAM});
   args.insert(args.end(), inv.argv.begin() + 1, inv.argv.end());
   auto argv = pointers(args);
 #else

@@ -5,6 +5,4 @@
 set(u16_triplet aarch64-linux-gnu)
 set(u16_qemu qemu-aarch64)
 set(CMAKE_SYSTEM_PROCESSOR aarch64)
-set(U16_DEB_ARCH arm64)
-set(U16_RPM_ARCH aarch64)
 include(${CMAKE_CURRENT_LIST_DIR}/cross.cmake)

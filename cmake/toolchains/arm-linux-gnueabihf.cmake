@@ -5,6 +5,4 @@
 set(u16_triplet arm-linux-gnueabihf)
 set(u16_qemu qemu-arm)
 set(CMAKE_SYSTEM_PROCESSOR armv7l)
-set(U16_DEB_ARCH armhf)
-set(U16_RPM_ARCH armv7hl)
 include(${CMAKE_CURRENT_LIST_DIR}/cross.cmake)

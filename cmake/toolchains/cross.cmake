@@ -2,19 +2,20 @@
 # SPDX-License-Identifier: MIT
 
 # What every cross build shares; each <triplet>.cmake beside this file sets
-# u16_triplet, u16_qemu, CMAKE_SYSTEM_PROCESSOR and the package
-# architectures, then includes it.  Debian's g++-<triplet> compiles, and its
-# qemu-user runs what was built, so that the tests and anything else CMake
-# runs for the target go through the emulator.
+# u16_triplet, u16_qemu and CMAKE_SYSTEM_PROCESSOR, then includes it.
+# Debian's g++-<triplet> compiles; the C library is the target's musl where
+# its musl-dev is installed, found as in a native build, else its glibc.
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_CXX_COMPILER ${u16_triplet}-g++)
-set(CMAKE_LIBRARY_ARCHITECTURE ${u16_triplet})
 
-# qemu-user-static's build of the emulator starts in two thirds of the time
-# of qemu-user's, which the suite's thousands of runs feel; either will do.
+# qemu-user runs what was built, so that the tests and anything else CMake
+# runs for the target go through the emulator.  qemu-user-static's build
+# starts in two thirds of the time of qemu-user's, which the suite's
+# thousands of runs feel; either will do.  -L is where a dynamically linked
+# u16 finds the target's loader and libraries; a static one needs none.
 find_program(U16_QEMU_${u16_qemu} NAMES ${u16_qemu}-static ${u16_qemu})
 if(U16_QEMU_${u16_qemu})
-  set(CMAKE_CROSSCOMPILING_EMULATOR "${U16_QEMU_${u16_qemu}}")
+  set(CMAKE_CROSSCOMPILING_EMULATOR "${U16_QEMU_${u16_qemu}}" -L "/usr/${u16_triplet}")
 endif()
 
 # Libraries and headers come from the target's tree only; programs from the host.

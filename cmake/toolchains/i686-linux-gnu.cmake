@@ -5,6 +5,4 @@
 set(u16_triplet i686-linux-gnu)
 set(u16_qemu qemu-i386)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(U16_DEB_ARCH i386)
-set(U16_RPM_ARCH i686)
 include(${CMAKE_CURRENT_LIST_DIR}/cross.cmake)

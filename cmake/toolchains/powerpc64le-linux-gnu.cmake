@@ -5,6 +5,4 @@
 set(u16_triplet powerpc64le-linux-gnu)
 set(u16_qemu qemu-ppc64le)
 set(CMAKE_SYSTEM_PROCESSOR ppc64le)
-set(U16_DEB_ARCH ppc64el)
-set(U16_RPM_ARCH ppc64le)
 include(${CMAKE_CURRENT_LIST_DIR}/cross.cmake)

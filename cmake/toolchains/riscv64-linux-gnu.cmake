@@ -5,6 +5,4 @@
 set(u16_triplet riscv64-linux-gnu)
 set(u16_qemu qemu-riscv64)
 set(CMAKE_SYSTEM_PROCESSOR riscv64)
-set(U16_DEB_ARCH riscv64)
-set(U16_RPM_ARCH riscv64)
 include(${CMAKE_CURRENT_LIST_DIR}/cross.cmake)

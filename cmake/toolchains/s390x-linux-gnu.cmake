@@ -5,6 +5,4 @@
 set(u16_triplet s390x-linux-gnu)
 set(u16_qemu qemu-s390x)
 set(CMAKE_SYSTEM_PROCESSOR s390x)
-set(U16_DEB_ARCH s390x)
-set(U16_RPM_ARCH s390x)
 include(${CMAKE_CURRENT_LIST_DIR}/cross.cmake)
