@@ -63,15 +63,16 @@ int main(int argc, char *argv[]) {
     value /= 10;
   } while (value != 0);
 
-  /* A line that was not written must not end in status 0. */
+  /* A line that was not written must not end in status 0.  A write that
+     takes no byte of a non-empty line would take none the next time either. */
   for (auto left = static_cast<size_t>(line + sizeof line - p); left > 0;) {
     const ssize_t written = write(1, p, left);
-    if (written < 0) {
+    if (written <= 0) {
       static const char prefix[] = "u16: write error: ";
-      char *reason = strerror(errno);
+      const char *reason = written < 0 ? strerror(errno) : "nothing was written";
       struct iovec message[] = {
           {const_cast<char *>(prefix), sizeof prefix - 1},
-          {reason, strlen(reason)},
+          {const_cast<char *>(reason), strlen(reason)},
           {const_cast<char *>("\n"), 1},
       };
       /* Likewise: status 1 tells of the lost line if this is lost too. */

@@ -58,41 +58,6 @@ std::vector<std::string> all_strings(std::string_view alphabet, size_t min_len, 
   return out;
 }
 
-TEST(Model, AgreesWithHandWorkedCases) {
-  struct Row {
-    std::string arg;
-    std::string out;
-  };
-  // clang-format off
-  const Row rows[] = {
-      {"", "0\n"},
-      {"42", "42\n"},
-      {"007", "7\n"},
-      {SP HT LF VT FF CR "7", "7\n"},
-      {"-1", "65535\n"},
-      {"+65536", "0\n"},
-      {"123456", "57920\n"},
-      {"-32768", "32768\n"},
-      {"9223372036854775807", "65535\n"},
-      {"-9223372036854775808", "0\n"},
-      {"000000000009223372036854775807", "65535\n"},
-      {"9223372036854775808", ""},
-      {"-9223372036854775809", ""},
-      {"10000000000000000000", ""},
-      {"-0", "0\n"},
-      {SP, ""},
-      {"-", ""},
-      {"+-1", ""},
-      {"-" SP "5", ""},
-      {"42" SP, ""},
-      {"\x85" "42", ""},
-      {"\x1C" "42", ""},
-      {"0x10", ""},
-  };
-  // clang-format on
-  for (const Row& r : rows) EXPECT_EQ(model_output(r.arg), r.out) << escape(r.arg);
-}
-
 // Every byte value but NUL, which ends an argument, alone and in each place
 // of a number: before it, after its sign and after its digits.  Whatever
 // range of bytes the scan takes for white space, sign or digit, one byte too
@@ -181,12 +146,12 @@ TEST(Differential, FormsAroundEachBound) {
 }
 
 // Draws from a grammar that mostly produces numbers or near-numbers: bound
-// values with random low digits, stray bytes in random places.  Set
-// U16_SEED to replay a run; the seed is printed with any failure.
+// values with random low digits, stray bytes in random places.  The seed is
+// fixed, so that every run of the suite (a package build's too) tries the
+// same forms; U16_SEED chooses another, and is printed with any failure.
 TEST(Differential, RandomFormsNearTheBoundary) {
   const char* given = std::getenv("U16_SEED");
-  const std::uint64_t seed =
-      given != nullptr ? std::strtoull(given, nullptr, 10) : std::random_device{}();
+  const std::uint64_t seed = given != nullptr ? std::strtoull(given, nullptr, 10) : 20261210;
   SCOPED_TRACE("U16_SEED=" + std::to_string(seed));
   std::mt19937_64 rng(seed);
   auto pick = [&](size_t n) { return static_cast<size_t>(rng() % n); };

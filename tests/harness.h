@@ -36,19 +36,26 @@ enum class Output {
   full,         // /dev/full: every write fails with ENOSPC
   closed,       // descriptor 1 not open: every write fails with EBADF
   broken_pipe,  // a pipe whose reader has already gone
+  stalled,      // a pipe on which every write(2) returns 0, writing nothing
 };
+
+// The exit status of a child that could not install the filter for
+// Output::stalled (seccomp not available here).
+inline constexpr int unfiltered = 125;
 
 struct Invocation {
   std::vector<std::string> argv;  // argv[0] included; empty means argc == 0
   std::vector<std::string> env;   // the whole environment; empty by default
   Output output = Output::pipe;
+  bool sigpipe_ignored = false;  // as systemd starts services; else the default
 };
 
 struct Outcome {
   std::string out;
   std::string err;
-  int exit_status = -1;  // set when the child exited
-  int signal = 0;        // set when a signal ended it
+  int exit_status = -1;    // set when the child exited
+  int signal = 0;          // set when a signal ended it
+  bool timed_out = false;  // the harness ended it: it ran far too long
 };
 
 // A child that has been started but not yet collected.  Several can be in
