@@ -92,8 +92,9 @@ bool stall_standard_output() {
 
 Child start(const Invocation& inv) {
   // The harness writes to no pipe itself; the disposition is for children
-  // that are to inherit an ignored SIGPIPE.
-  signal(SIGPIPE, SIG_IGN);
+  // that are to inherit an ignored SIGPIPE.  Once is enough.
+  static const bool sigpipe_ignored_here = signal(SIGPIPE, SIG_IGN) != SIG_ERR;
+  if (!sigpipe_ignored_here) fail("signal");
 
   int out[2];
   int err[2];
@@ -163,8 +164,8 @@ Child start(const Invocation& inv) {
     child.pid = fork();
     if (child.pid < 0) fail("fork");
     if (child.pid == 0) {
-      signal(SIGPIPE, SIG_DFL);
-      const int in = open("/dev/null", O_RDONLY);
+      signal(SIGPIPE, inv.sigpipe_ignored ? SIG_IGN : SIG_DFL);
+      const int in = open("/dev/null", O_RDONLY | O_CLOEXEC);
       if (in < 0 || dup2(in, 0) < 0 || dup2(out[1], 1) < 0 || dup2(err[1], 2) < 0) _exit(126);
       if (!stall_standard_output()) _exit(unfiltered);
       execve(path, argv.data(), envp.data());
