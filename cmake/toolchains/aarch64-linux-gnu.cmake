@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: MIT
 
 # 64-bit Arm (Debian arm64): char is unsigned.
+set(u16_arch arm64)
 set(u16_triplet aarch64-linux-gnu)
 set(u16_qemu qemu-aarch64)
 set(CMAKE_SYSTEM_PROCESSOR aarch64)

@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: MIT
 
 # 32-bit Arm, soft float (Debian armel): long is 32 bits, char is unsigned.
+set(u16_arch armel)
 set(u16_triplet arm-linux-gnueabi)
 set(u16_qemu qemu-arm)
 set(CMAKE_SYSTEM_PROCESSOR armv5tel)

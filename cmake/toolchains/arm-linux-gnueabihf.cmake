@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: MIT
 
 # 32-bit Arm, hard float (Debian armhf): long is 32 bits, char is unsigned.
+set(u16_arch armhf)
 set(u16_triplet arm-linux-gnueabihf)
 set(u16_qemu qemu-arm)
 set(CMAKE_SYSTEM_PROCESSOR armv7l)

@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: MIT
 
 # What every cross build shares; each <triplet>.cmake beside this file sets
-# u16_triplet, u16_qemu and CMAKE_SYSTEM_PROCESSOR, then includes it.
+# u16_arch (the Debian architecture), u16_triplet, u16_qemu and
+# CMAKE_SYSTEM_PROCESSOR, then includes it.  Together the files are the list
+# of architectures u16 is built, tested and released for.
 # Debian's g++-<triplet> compiles; the C library is the target's musl where
 # its musl-dev is installed, found as in a native build, else its glibc.
 set(CMAKE_SYSTEM_NAME Linux)

@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: MIT
 
 # 32-bit MIPS, little-endian (Debian mipsel): long is 32 bits.
+set(u16_arch mipsel)
 set(u16_triplet mipsel-linux-gnu)
 set(u16_qemu qemu-mipsel)
 set(CMAKE_SYSTEM_PROCESSOR mips)
