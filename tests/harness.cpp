@@ -10,6 +10,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -100,6 +101,14 @@ Child start(const Invocation& inv) {
   int err[2];
   if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) fail("pipe2");
 
+  // An unnamed file of its own, which the harness reads back once the child
+  // has ended; the child gets it as descriptor 1, without close-on-exec.
+  int file = -1;
+  if (inv.output == Output::file) {
+    file = open(P_tmpdir, O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (file < 0) fail("open " P_tmpdir " O_TMPFILE");
+  }
+
   posix_spawn_file_actions_t fa;
   check(posix_spawn_file_actions_init(&fa), "file actions");
   check(posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0), "stdin");
@@ -107,6 +116,9 @@ Child start(const Invocation& inv) {
     case Output::pipe:
     case Output::stalled:
       check(posix_spawn_file_actions_adddup2(&fa, out[1], 1), "stdout");
+      break;
+    case Output::file:
+      check(posix_spawn_file_actions_adddup2(&fa, file, 1), "stdout");
       break;
     case Output::full:
       check(posix_spawn_file_actions_addopen(&fa, 1, "/dev/full", O_WRONLY, 0), "stdout");
@@ -158,16 +170,27 @@ Child start(const Invocation& inv) {
   envp.push_back(nullptr);
 #endif
   Child child;
-  if (inv.output == Output::stalled) {
-    // posix_spawn cannot install a filter; the child does it itself, just
-    // before exec, with nothing but system calls after the fork.
+  if (inv.output == Output::stalled || inv.file_size_limit >= 0) {
+    // posix_spawn can neither install a filter nor set a limit; the child
+    // does both itself, just before exec, with nothing but system calls
+    // after the fork.
     child.pid = fork();
     if (child.pid < 0) fail("fork");
     if (child.pid == 0) {
+      sigprocmask(SIG_SETMASK, &none, nullptr);
       signal(SIGPIPE, inv.sigpipe_ignored ? SIG_IGN : SIG_DFL);
+      signal(SIGXFSZ, inv.sigxfsz_ignored ? SIG_IGN : SIG_DFL);
       const int in = open("/dev/null", O_RDONLY | O_CLOEXEC);
-      if (in < 0 || dup2(in, 0) < 0 || dup2(out[1], 1) < 0 || dup2(err[1], 2) < 0) _exit(126);
-      if (!stall_standard_output()) _exit(unfiltered);
+      const int to = inv.output == Output::file ? file : out[1];
+      if (in < 0 || dup2(in, 0) < 0 || dup2(to, 1) < 0 || dup2(err[1], 2) < 0) _exit(126);
+      if (inv.file_size_limit >= 0) {
+        // No core file either, which SIGXFSZ would otherwise leave behind.
+        const auto limit = static_cast<rlim_t>(inv.file_size_limit);
+        const rlimit fsize = {limit, limit};
+        const rlimit core = {0, 0};
+        if (setrlimit(RLIMIT_FSIZE, &fsize) != 0 || setrlimit(RLIMIT_CORE, &core) != 0) _exit(126);
+      }
+      if (inv.output == Output::stalled && !stall_standard_output()) _exit(unfiltered);
       execve(path, argv.data(), envp.data());
       _exit(127);
     }
@@ -182,6 +205,7 @@ Child start(const Invocation& inv) {
   close(err[1]);
   child.out_fd = out[0];
   child.err_fd = err[0];
+  child.file_fd = file;
   return child;
 }
 
@@ -229,6 +253,21 @@ Outcome finish(Child& child) {
   }
   if (WIFEXITED(status)) o.exit_status = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) o.signal = WTERMSIG(status);
+
+  if (child.file_fd >= 0) {
+    char buf[4096];
+    for (;;) {
+      const ssize_t n = pread(child.file_fd, buf, sizeof buf, static_cast<off_t>(o.out.size()));
+      if (n == 0) break;
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        fail("pread");
+      }
+      o.out.append(buf, static_cast<size_t>(n));
+    }
+    close(child.file_fd);
+    child.file_fd = -1;
+  }
   return o;
 }
 

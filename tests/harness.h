@@ -37,6 +37,7 @@ enum class Output {
   closed,       // descriptor 1 not open: every write fails with EBADF
   broken_pipe,  // a pipe whose reader has already gone
   stalled,      // a pipe on which every write(2) returns 0, writing nothing
+  file,         // a new regular file, read back into Outcome::out
 };
 
 // The exit status of a child that could not install the filter for
@@ -48,10 +49,12 @@ struct Invocation {
   std::vector<std::string> env;   // the whole environment; empty by default
   Output output = Output::pipe;
   bool sigpipe_ignored = false;  // as systemd starts services; else the default
+  long file_size_limit = -1;     // RLIMIT_FSIZE in bytes, as `ulimit -f` sets; -1: none
+  bool sigxfsz_ignored = false;  // else the default, which ends the process
 };
 
 struct Outcome {
-  std::string out;
+  std::string out;  // what reached standard output: the pipe's or the file's bytes
   std::string err;
   int exit_status = -1;    // set when the child exited
   int signal = 0;          // set when a signal ended it
@@ -64,6 +67,7 @@ struct Child {
   pid_t pid = -1;
   int out_fd = -1;
   int err_fd = -1;
+  int file_fd = -1;  // Output::file
 };
 
 Child start(const Invocation& inv);

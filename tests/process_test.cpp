@@ -123,10 +123,23 @@ TEST(Environment, ChangesNothing) {
 // What becomes of the line when standard output cannot take it.  A signal
 // that ends u16 is the default for a pipe without a reader; where the parent
 // ignores SIGPIPE (systemd does for its services) the write fails instead.
+// Likewise under a file size limit (`ulimit -f`, systemd's LimitFSIZE=): a
+// write takes what still fits, and the next one raises SIGXFSZ or, where that
+// is ignored, fails with EFBIG.
+enum class Sigxfsz { by_default, ignored };
+
+Invocation to(Output output, bool sigpipe_ignored = false) {
+  return {{"u16", "42"}, {}, output, sigpipe_ignored};
+}
+
+Invocation file_limited_to(long bytes, Sigxfsz sigxfsz) {
+  return {{"u16", "42"}, {}, Output::file, false, bytes, sigxfsz == Sigxfsz::ignored};
+}
+
 struct WriteCase {
   const char* where;
-  Output output;
-  bool sigpipe_ignored;
+  Invocation how;   // always `u16 42`, whose line is 3 bytes
+  std::string out;  // what reached standard output
   std::string err;
   int exit_status;  // -1 when a signal ends the process
   int signal;
@@ -134,38 +147,57 @@ struct WriteCase {
 
 void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.where; }
 
+const std::vector<WriteCase>& write_cases() {
+  const char* const efbig = "u16: write error: File too large\n";
+  // clang-format off
+  static const std::vector<WriteCase> cases = {
+    {"/dev/full", to(Output::full), "", "u16: write error: No space left on device\n", 1, 0},
+    {"closed", to(Output::closed), "", "u16: write error: Bad file descriptor\n", 1, 0},
+    {"a pipe without reader", to(Output::broken_pipe), "", "", -1, SIGPIPE},
+    {"a pipe without reader, SIGPIPE ignored", to(Output::broken_pipe, true), "",
+     "u16: write error: Broken pipe\n", 1, 0},
+    {"writes that take nothing", to(Output::stalled), "", "u16: write error: nothing was written\n", 1, 0},
+    {"a file limited to 0 bytes", file_limited_to(0, Sigxfsz::by_default), "", "", -1, SIGXFSZ},
+    {"a file limited to 1 byte", file_limited_to(1, Sigxfsz::by_default), "4", "", -1, SIGXFSZ},
+    {"a file limited to 2 bytes", file_limited_to(2, Sigxfsz::by_default), "42", "", -1, SIGXFSZ},
+    {"a file limited to 0 bytes, SIGXFSZ ignored", file_limited_to(0, Sigxfsz::ignored), "", efbig, 1, 0},
+    {"a file limited to 1 byte, SIGXFSZ ignored", file_limited_to(1, Sigxfsz::ignored), "4", efbig, 1, 0},
+    {"a file limited to 2 bytes, SIGXFSZ ignored", file_limited_to(2, Sigxfsz::ignored), "42", efbig, 1, 0},
+    // The bound: the whole line fits, and nothing is lost.
+    {"a file limited to 3 bytes", file_limited_to(3, Sigxfsz::by_default), "42\n", "", 0, 0},
+    {"a file limited to 3 bytes, SIGXFSZ ignored", file_limited_to(3, Sigxfsz::ignored), "42\n", "", 0, 0},
+  };
+  // clang-format on
+  return cases;
+}
+
 class WriteErrors : public ::testing::TestWithParam<WriteCase> {};
 
-TEST_P(WriteErrors, TheLostLineIsReported) {
+TEST_P(WriteErrors, TheLineArrivesWholeOrItsLossIsReported) {
   const WriteCase& c = GetParam();
-  const Outcome o = run({{"u16", "42"}, {}, c.output, c.sigpipe_ignored});
+  const Outcome o = run(c.how);
   if (o.exit_status == unfiltered) GTEST_SKIP() << "no seccomp here to stall a write";
-  EXPECT_EQ(o.out, "");
+  EXPECT_EQ(o.out, c.out) << o;
   EXPECT_EQ(o.err, c.err);
   EXPECT_EQ(o.exit_status, c.exit_status) << o;
   EXPECT_EQ(o.signal, c.signal) << o;
   EXPECT_FALSE(o.timed_out) << o;
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Outputs, WriteErrors, ::testing::Values(
-    WriteCase{"/dev/full", Output::full, false, "u16: write error: No space left on device\n", 1, 0},
-    WriteCase{"closed", Output::closed, false, "u16: write error: Bad file descriptor\n", 1, 0},
-    WriteCase{"a pipe without reader", Output::broken_pipe, false, "", -1, SIGPIPE},
-    WriteCase{"a pipe without reader, SIGPIPE ignored", Output::broken_pipe, true,
-              "u16: write error: Broken pipe\n", 1, 0},
-    WriteCase{"writes that take nothing", Output::stalled, false,
-              "u16: write error: nothing was written\n", 1, 0}));
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Outputs, WriteErrors, ::testing::ValuesIn(write_cases()));
 
-// A rejected argument writes nothing, so there is nothing to fail.
+// A rejected argument writes nothing, so there is nothing to fail, wherever
+// standard output goes.
 TEST(WriteErrors, ARejectedArgumentHasNothingToLose) {
-  for (const Output where : {Output::full, Output::closed, Output::broken_pipe, Output::stalled}) {
+  for (const WriteCase& c : write_cases()) {
     for (const std::string arg : {"x", "42" SP, "9223372036854775808"}) {
-      const Outcome o = run({{"u16", arg}, {}, where});
+      Invocation how = c.how;
+      how.argv[1] = arg;
+      const Outcome o = run(how);
       if (o.exit_status == unfiltered) continue;
-      EXPECT_EQ(o.err, "") << escape(arg);
-      EXPECT_EQ(o.exit_status, 0) << o;
+      EXPECT_EQ(o.out, "") << c.where << ", " << escape(arg);
+      EXPECT_EQ(o.err, "") << c.where << ", " << escape(arg);
+      EXPECT_EQ(o.exit_status, 0) << c.where << ", " << escape(arg) << ": " << o;
     }
   }
 }
